@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vantora::sntp {
 namespace {
 
@@ -76,30 +78,27 @@ TEST(SntpTime, OffsetAndDelayFromTheFourTimestamps)
 TEST(SntpTime, CorrectedClockAsCalendarFields)
 {
     const int64_t march1st2024 = 1709251200 * kSecond;
-    UtcFields f;
-    ASSERT_TRUE(CorrectedUtc(march1st2024 - kSecond / 4, kSecond / 2, &f));
-    EXPECT_EQ(f.year, 2024);
-    EXPECT_EQ(f.month, 3);
-    EXPECT_EQ(f.day, 1);
-    EXPECT_EQ(f.dayOfWeek, 5);
-    EXPECT_EQ(f.hour, 0);
-    EXPECT_EQ(f.minute, 0);
-    EXPECT_EQ(f.second, 0);
-    EXPECT_EQ(f.millisecond, 250);
-
-    ASSERT_TRUE(CorrectedUtc(march1st2024, -kSecond, &f)); // leap day's last second
-    EXPECT_EQ(f.month, 2);
-    EXPECT_EQ(f.day, 29);
-    EXPECT_EQ(f.dayOfWeek, 4);
-    EXPECT_EQ(f.hour * 3600 + f.minute * 60 + f.second, 86399);
-
-    ASSERT_TRUE(CorrectedUtc(kEra1Start, 0, &f));
-    EXPECT_EQ(f.year, 2036);
-    EXPECT_EQ(f.month, 2);
-    EXPECT_EQ(f.day, 7);
-    EXPECT_EQ(f.hour, 6);
-    EXPECT_EQ(f.minute, 28);
-    EXPECT_EQ(f.second, 16);
+    struct Case {
+        const char* what;
+        UnixMicros now;
+        int64_t offset;
+        UtcFields expected; // year, month, day, dayOfWeek, hour, minute, second, ms
+    };
+    const Case cases[] = {
+        {"into March", march1st2024 - kSecond / 4, kSecond / 2, {2024, 3, 1, 5, 0, 0, 0, 250}},
+        {"back to the leap day", march1st2024, -kSecond, {2024, 2, 29, 4, 23, 59, 59, 0}},
+        {"the 2036 rollover", kEra1Start - kSecond, kSecond, {2036, 2, 7, 4, 6, 28, 16, 0}},
+        {"before 1970", 0, -kSecond - 1000, {1969, 12, 31, 3, 23, 59, 58, 999}},
+    };
+    for (const Case& c : cases) {
+        UtcFields f;
+        ASSERT_TRUE(CorrectedUtc(c.now, c.offset, &f)) << c.what;
+        const UtcFields& e = c.expected;
+        EXPECT_EQ(std::tie(f.year, f.month, f.day, f.dayOfWeek),
+                  std::tie(e.year, e.month, e.day, e.dayOfWeek)) << c.what;
+        EXPECT_EQ(std::tie(f.hour, f.minute, f.second, f.millisecond),
+                  std::tie(e.hour, e.minute, e.second, e.millisecond)) << c.what;
+    }
 }
 
 TEST(SntpTime, CorrectedClockRefusesTimesTheSystemCannotHold)
