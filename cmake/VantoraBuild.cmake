@@ -71,6 +71,8 @@ function(vantora_shipped_binary target)
     PREFIX ""
     RUNTIME_OUTPUT_DIRECTORY ${VANTORA_BIN_DIR}
     LIBRARY_OUTPUT_DIRECTORY ${VANTORA_BIN_DIR})
+  # What ships carries no debug information.
+  target_link_options(${target} PRIVATE -s)
   add_test(NAME imports.${target}
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports ${VANTORA_OBJDUMP} ${VANTORA_WIN_ARCH} $<TARGET_FILE:${target}>)
   set_tests_properties(imports.${target} PROPERTIES LABELS static)
