@@ -334,5 +334,51 @@ TEST_F(CaptionBarTest, TitleIsCentredInBlackOnTheCaption)
     EXPECT_NEAR((left + right) / 2, width / 2, 3);
 }
 
+// Not run by default: leaves build-x64/screenshots/caption-bar.bmp to look at.
+TEST(CaptionBarScreenshot, DISABLED_EveryIconStateAndTheScrollButtons)
+{
+    struct Look { int x; int y; int onTop; int locked; int held; const char* title; };
+    const Look looks[] = {
+        {40, 40, 0, 0, 0, "Unpinned, unlocked"},
+        {360, 40, 1, 1, 1, "Pinned, locked, hide held"},
+        {680, 40, 1, 0, 0, "A long title that is much wider than the caption of its note"},
+    };
+    std::vector<std::unique_ptr<TestNote>> notes;
+    for (const Look& look : looks) {
+        auto t = std::make_unique<TestNote>();
+        t->note->alwaysOnTop = look.onTop;
+        t->note->lockText = look.locked;
+        t->note->hidePressed = look.held;
+        t->note->title = look.title;
+        OpenWindow(*t, look.x, look.y);
+        notes.push_back(std::move(t));
+    }
+
+    // Scroll arrows in the client corners, one hovered and one pressed.
+    auto t = std::make_unique<TestNote>();
+    t->note->backColor = RGB(255, 255, 255);
+    t->note->title = "Scroll buttons";
+    OpenWindow(*t, 40, 260);
+    RECT client;
+    GetClientRect(t->Hwnd(), &client);
+    FlatBitmapButton up;
+    FlatBitmapButton down;
+    ASSERT_TRUE(up.Create(t->Hwnd(), 112, RECT {client.right - 11, 0, client.right, 11}));
+    ASSERT_TRUE(down.Create(t->Hwnd(), 113, RECT {client.right - 11, client.bottom - 11, client.right, client.bottom}));
+    ASSERT_TRUE(up.SetBitmaps(Resources(), 106));
+    ASSERT_TRUE(down.SetBitmaps(Resources(), 107));
+    up.SetAlign(2);
+    down.SetAlign(2);
+    SendMessageA(down.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(down.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ReleaseCapture();
+    SendMessageA(up.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    test::PumpFor(1500);
+    EXPECT_FALSE(test::SaveScreenshot("caption-bar").empty());
+    ReleaseCapture();
+    DestroyWindow(up.Hwnd());
+    DestroyWindow(down.Hwnd());
+}
+
 } // namespace
 } // namespace vantora::notes
