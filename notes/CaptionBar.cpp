@@ -60,8 +60,14 @@ void DrawCaptionContent(HWND hwnd, HDC dc, int width, int captionHeight, const N
 {
     if (note) {
         win::SelectedObject font(dc, note->captionFont.Get());
-        RECT band {0, 0, width, captionHeight};
-        DrawTextA(dc, note->title.c_str(), -1, &band, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SIZE text {};
+        GetTextExtentPoint32A(dc, note->title.c_str(), int(note->title.size()), &text);
+        const TitlePlacement placement = CaptionTitlePlacement(captionHeight, width, text.cx);
+        RECT band = ToRect(placement.bounds);
+        UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+        if (placement.shortened)
+            format |= DT_END_ELLIPSIS;
+        DrawTextA(dc, note->title.c_str(), int(note->title.size()), &band, format);
     }
     for (CaptionIcon icon : {CaptionIconPin, CaptionIconHide, CaptionIconLock}) {
         const CaptionRect r = CaptionIconBounds(icon, captionHeight, width);

@@ -34,6 +34,18 @@ int CaptionIconAt(int x, int y, int captionHeight, int windowWidth)
     return -1;
 }
 
+TitlePlacement CaptionTitlePlacement(int captionHeight, int windowWidth, int titleWidth)
+{
+    constexpr int kGap = 3;
+    const CaptionRect whole {0, 0, windowWidth, captionHeight};
+    const int gapLeft = CaptionIconBounds(1, captionHeight, windowWidth).right + kGap;
+    const int gapRight = CaptionIconBounds(2, captionHeight, windowWidth).left - kGap;
+    const int centredLeft = (windowWidth - titleWidth) / 2;
+    if (centredLeft >= gapLeft && centredLeft + titleWidth <= gapRight)
+        return {whole, false};
+    return {{gapLeft, 0, gapRight > gapLeft ? gapRight : gapLeft, captionHeight}, true};
+}
+
 FrameStrips NoteFrameStrips(int windowWidth, int windowHeight, int captionHeight, int frame)
 {
     return {

@@ -22,6 +22,15 @@ CaptionRect CaptionIconBounds(int icon, int captionHeight, int windowWidth);
 // rectangle holds its left and top edges but not its right and bottom ones.
 int CaptionIconAt(int x, int y, int captionHeight, int windowWidth);
 
+// Where the title goes: centred across the whole caption while it fits
+// between the lock and the hide button; a longer title is confined to that
+// gap (and shortened there) so that it never runs under the icons.
+struct TitlePlacement {
+    CaptionRect bounds;
+    bool shortened;
+};
+TitlePlacement CaptionTitlePlacement(int captionHeight, int windowWidth, int titleWidth);
+
 // The left, right and bottom strips below the caption, `frame` pixels wide.
 struct FrameStrips {
     CaptionRect left;

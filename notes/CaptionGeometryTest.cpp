@@ -51,6 +51,28 @@ TEST(CaptionGeometry, OverlappingIconsAnswerInPinLockHideOrder)
     EXPECT_EQ(CaptionIconAt(19, 5, 20, 40), 2);
 }
 
+TEST(CaptionGeometry, LongTitlesStayBetweenTheLockAndTheHideButton)
+{
+    // Caption 20 high, window 296 wide: the lock ends at 37 and the hide
+    // button starts at 274, so the gap with its margins is 40..271.
+    struct Case { int titleWidth; CaptionRect bounds; bool shortened; };
+    const Case cases[] = {
+        {100, {0, 0, 296, 20}, false},
+        {216, {0, 0, 296, 20}, false},    // centred at 40..256: just clear of the lock
+        {217, {40, 0, 271, 20}, true},
+        {900, {40, 0, 271, 20}, true},
+    };
+    for (const Case& c : cases) {
+        const TitlePlacement placement = CaptionTitlePlacement(20, 296, c.titleWidth);
+        EXPECT_EQ(placement.shortened, c.shortened) << c.titleWidth;
+        EXPECT_EQ(placement.bounds, c.bounds) << c.titleWidth;
+    }
+    // A window too narrow for any gap gives an empty band, never an inverted one.
+    const TitlePlacement narrow = CaptionTitlePlacement(20, 50, 10);
+    EXPECT_TRUE(narrow.shortened);
+    EXPECT_LE(narrow.bounds.left, narrow.bounds.right);
+}
+
 TEST(CaptionGeometry, FrameStripsRunFromTheCaptionToTheBottom)
 {
     const FrameStrips strips = NoteFrameStrips(296, 171, 20, 4);
