@@ -2,6 +2,7 @@
 // timing with a second popup running alongside, and what it paints.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -139,8 +140,17 @@ TEST_F(PopWindowTest, SlidesToItsPlaceAtEachTaskbarEdge)
         EXPECT_EQ(got.right, c.final.right);
         EXPECT_EQ(got.bottom, c.final.bottom);
         EXPECT_TRUE(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_NE(GetActiveWindow(), hwnd) << "the popup never takes the keyboard";
         DestroyWindow(hwnd);
     }
+}
+
+TEST_F(PopWindowTest, FreesItsObjectWhenNoWindowCanBeCreated)
+{
+    // No popup class is registered for kernel32's module.
+    ShowPopWindow(GetModuleHandleA("kernel32.dll"), "lost");
+    EXPECT_TRUE(OwnPopups().empty());
+    EXPECT_EQ(LivePopWindows(), 0);
 }
 
 // One popup is timed while a second one, started a little later, runs in the
