@@ -6,7 +6,8 @@ set(VANTORA_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 set(VANTORA_TEST_BIN_DIR ${CMAKE_BINARY_DIR}/tests-bin)
 set(VANTORA_SOURCE_DIR ${CMAKE_SOURCE_DIR})
 
-if(NOT VANTORA_WIN32)
+option(VANTORA_NO_SANITIZE "Native build without the sanitizers (for benchmarks)" OFF)
+if(NOT VANTORA_WIN32 AND NOT VANTORA_NO_SANITIZE)
   # The native build exists to run the OS-free code under the sanitizers.
   set(VANTORA_SANITIZE "-fsanitize=address,undefined;-fno-sanitize-recover=all;-fno-omit-frame-pointer")
   add_compile_options(${VANTORA_SANITIZE})
