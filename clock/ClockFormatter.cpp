@@ -315,23 +315,20 @@ private:
     size_t pos_ = 0;
 };
 
-// Walks the format outside literal runs, stepping over whole characters,
-// until `found` answers a result for the position.
+// Walks the format outside literal runs until `found` answers a result for
+// the position. Literal runs end where the formatter ends them: whole
+// characters are stepped over inside them too.
 template <class Found>
 auto ScanFormat(std::string_view format, const LeadByteTable* leadBytes, Found found, decltype(found(format, 0)) none)
 {
-    size_t pos = 0;
-    while (pos < format.size()) {
+    bool literal = false;
+    for (size_t pos = 0; pos < format.size(); pos += CharLengthAt(format, pos, leadBytes)) {
         if (format[pos] == '"') {
-            size_t close = format.find('"', pos + 1);
-            if (close == std::string_view::npos)
-                break;
-            pos = close + 1;
-            continue;
+            literal = !literal;
+        } else if (!literal) {
+            if (auto result = found(format, pos); result != none)
+                return result;
         }
-        if (auto result = found(format, pos); result != none)
-            return result;
-        pos += CharLengthAt(format, pos, leadBytes);
     }
     return none;
 }

@@ -299,6 +299,9 @@ TEST(FormatScans, FastTickAndBeatMode)
         {"\x81R\x81S", &k936, false, 0},
         {"\x81@@@", &k932, false, 0},
         {"\x81@@@@", &k932, false, 1},
+        // A quote that is a trail byte neither opens nor closes a literal run.
+        {"\"\x81\"\" @@@ s", &k936, true, 1},
+        {"\x81\"s", &k936, true, 0},
     };
     for (const ScanCase& c : cases) {
         EXPECT_EQ(NeedsFastTick(c.format, c.leadBytes), c.fast) << c.format;

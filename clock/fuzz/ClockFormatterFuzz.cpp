@@ -3,6 +3,7 @@
 // exact size, so AddressSanitizer catches any write past it.
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "clock/ClockFormatter.h"
@@ -92,8 +93,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (length >= capacity || out[length] != '\0')
         abort();
 
-    NeedsFastTick(format, systemLeadBytes);
-    if (unsigned mode = GetBeatMode(format, systemLeadBytes); mode > 2)
+    // The scans must agree with the formatter: a text they call slow does not
+    // change with the seconds or the resources, one without the beat token
+    // not with the beat count.
+    auto sameTextWith = [&](const ClockTime& otherTime, int32_t otherBeat) {
+        std::unique_ptr<char[]> other(new char[capacity]);
+        size_t otherLength = FormatClockText(other.get(), capacity, otherTime, otherBeat, format, inputs);
+        return otherLength == length && memcmp(other.get(), out.get(), length) == 0;
+    };
+    if (!NeedsFastTick(format, systemLeadBytes)) {
+        ClockTime otherSecond = time;
+        otherSecond.second = uint16_t(time.second + 1);
+        ++system.percent[0];
+        if (!sameTextWith(otherSecond, beat))
+            abort();
+    }
+    int mode = GetBeatMode(format, systemLeadBytes);
+    if (mode < 0 || mode > 2 || (mode == 0 && !sameTextWith(time, beat ^ 0x5555)))
         abort();
     return 0;
 }
