@@ -43,6 +43,8 @@ public:
     }
     void PutText(std::string_view text, const LeadByteTable* leadBytes)
     {
+        if (full_)
+            return;
         size_t fits = WholeCharacterPrefix(text, limit_ - length_, leadBytes);
         std::copy(text.begin(), text.begin() + fits, out_ + length_);
         length_ += fits;

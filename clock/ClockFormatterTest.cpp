@@ -42,26 +42,26 @@ ClockLocale GermanLocale()
     return locale;
 }
 
+ClockLocale EraLocale(std::string_view era, int32_t year, uint32_t codePage, const LeadByteTable& leadBytes)
+{
+    ClockLocale locale = EnglishLocale();
+    SetField(locale.eraName, era);
+    locale.altYear = year;
+    locale.codePage = codePage;
+    locale.leadBytes = leadBytes;
+    return locale;
+}
+
 // Era "平成" (Heisei) in code page 932, year 15 of the era.
 ClockLocale JapaneseEraLocale()
 {
-    ClockLocale locale = EnglishLocale();
-    SetField(locale.eraName, "\x95\xBD\x90\xAC");
-    locale.altYear = 15;
-    locale.codePage = 932;
-    locale.leadBytes = LeadBytes932();
-    return locale;
+    return EraLocale("\x95\xBD\x90\xAC", 15, 932, k932);
 }
 
 // Era "公元" in code page 936.
 ClockLocale ChineseEraLocale()
 {
-    ClockLocale locale = EnglishLocale();
-    SetField(locale.eraName, "\xB9\xAB\xD4\xAA");
-    locale.altYear = 2003;
-    locale.codePage = 936;
-    locale.leadBytes = LeadBytes936();
-    return locale;
+    return EraLocale("\xB9\xAB\xD4\xAA", 2003, 936, k936);
 }
 
 ClockLocale WithAltYear(int32_t year)

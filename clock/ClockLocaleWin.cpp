@@ -1,5 +1,7 @@
 #include "clock/ClockLocaleWin.h"
 
+#include <algorithm>
+
 #include "clock/ClockKeyWin.h"
 
 namespace vantora {
@@ -27,7 +29,7 @@ void ConvertWide(const wchar_t* wide, UINT codePage, char* out, size_t maxBytes)
 template <size_t N>
 void QueryLocaleText(LCID lcid, LCTYPE type, UINT codePage, char (&field)[N], size_t maxBytes)
 {
-    static_assert(N > 0);
+    maxBytes = std::min(maxBytes, N);
     field[0] = '\0';
     if (AnsiOnlySystem()) {
         if (!GetLocaleInfoA(lcid, type, field, int(maxBytes)))
@@ -44,6 +46,7 @@ template <size_t N>
 bool QueryAltCalendarText(LCID lcid, const SYSTEMTIME& date, const char* picture, const wchar_t* widePicture,
                           UINT codePage, char (&field)[N], size_t maxBytes)
 {
+    maxBytes = std::min(maxBytes, N);
     field[0] = '\0';
     if (AnsiOnlySystem()) {
         if (GetDateFormatA(lcid, DATE_USE_ALT_CALENDAR, &date, picture, field, int(maxBytes)))
