@@ -6,7 +6,8 @@ set(VANTORA_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 set(VANTORA_TEST_BIN_DIR ${CMAKE_BINARY_DIR}/tests-bin)
 set(VANTORA_SOURCE_DIR ${CMAKE_SOURCE_DIR})
 
-if(NOT VANTORA_WIN32)
+option(VANTORA_NO_SANITIZE "Native build without the sanitizers (for benchmarks)" OFF)
+if(NOT VANTORA_WIN32 AND NOT VANTORA_NO_SANITIZE)
   # The native build exists to run the OS-free code under the sanitizers.
   set(VANTORA_SANITIZE "-fsanitize=address,undefined;-fno-sanitize-recover=all;-fno-omit-frame-pointer")
   add_compile_options(${VANTORA_SANITIZE})
@@ -137,7 +138,11 @@ function(vantora_fuzz_target name)
   if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
-    add_test(NAME ${name} COMMAND ${name} -runs=${F_RUNS} -seed=1 ${F_CORPUS})
+    # libFuzzer adds the inputs it finds to the first corpus folder: give it
+    # one in the build tree so the seed corpus in the sources stays as it is.
+    set(found_dir ${CMAKE_CURRENT_BINARY_DIR}/${name}-found)
+    file(MAKE_DIRECTORY ${found_dir})
+    add_test(NAME ${name} COMMAND ${name} -runs=${F_RUNS} -seed=1 ${found_dir} ${F_CORPUS})
   else()
     target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/FuzzDriver.cpp)
     add_test(NAME ${name} COMMAND ${name} ${F_RUNS} ${F_CORPUS})
