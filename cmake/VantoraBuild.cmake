@@ -4,6 +4,7 @@
 
 set(VANTORA_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 set(VANTORA_TEST_BIN_DIR ${CMAKE_BINARY_DIR}/tests-bin)
+set(VANTORA_SYMBOLS_DIR ${CMAKE_BINARY_DIR}/symbols)
 set(VANTORA_SOURCE_DIR ${CMAKE_SOURCE_DIR})
 
 option(VANTORA_NO_SANITIZE "Native build without the sanitizers (for benchmarks)" OFF)
@@ -72,8 +73,13 @@ function(vantora_shipped_binary target)
     PREFIX ""
     RUNTIME_OUTPUT_DIRECTORY ${VANTORA_BIN_DIR}
     LIBRARY_OUTPUT_DIRECTORY ${VANTORA_BIN_DIR})
-  # What ships carries no debug information.
-  target_link_options(${target} PRIVATE -s)
+  # What ships is stripped; a copy with symbols stays in symbols/ for
+  # debugging and for the checks that read the symbol table.
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${VANTORA_SYMBOLS_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${VANTORA_SYMBOLS_DIR}/
+    COMMAND ${CMAKE_STRIP} --strip-all $<TARGET_FILE:${target}>
+    VERBATIM)
   add_test(NAME imports.${target}
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports ${VANTORA_OBJDUMP} ${VANTORA_WIN_ARCH} $<TARGET_FILE:${target}>)
   set_tests_properties(imports.${target} PROPERTIES LABELS static)
