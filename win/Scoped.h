@@ -101,13 +101,15 @@ using ScopedMemoryDc = Scoped<MemoryDcTraits>;
 using ScopedWindow = Scoped<WindowTraits>;
 using ScopedMenu = Scoped<MenuTraits>;
 
-// GetDC / ReleaseDC.
-class WindowDc {
+// A device context borrowed from a window and given back with ReleaseDC.
+// Acquire is GetDC (client area) or GetWindowDC (frame and caption included).
+template <HDC(WINAPI* Acquire)(HWND)>
+class BorrowedDc {
 public:
-    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc()
+    explicit BorrowedDc(HWND hwnd) : hwnd_(hwnd), dc_(Acquire(hwnd)) {}
+    BorrowedDc(const BorrowedDc&) = delete;
+    BorrowedDc& operator=(const BorrowedDc&) = delete;
+    ~BorrowedDc()
     {
         if (dc_)
             ReleaseDC(hwnd_, dc_);
@@ -120,24 +122,8 @@ private:
     HDC dc_;
 };
 
-// GetWindowDC / ReleaseDC: the whole window, frame and caption included.
-class WholeWindowDc {
-public:
-    explicit WholeWindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
-    WholeWindowDc(const WholeWindowDc&) = delete;
-    WholeWindowDc& operator=(const WholeWindowDc&) = delete;
-    ~WholeWindowDc()
-    {
-        if (dc_)
-            ReleaseDC(hwnd_, dc_);
-    }
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-};
+using WindowDc = BorrowedDc<GetDC>;
+using WholeWindowDc = BorrowedDc<GetWindowDC>;
 
 // BeginPaint / EndPaint.
 class PaintDc {
