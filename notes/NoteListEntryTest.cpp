@@ -1,6 +1,7 @@
 // GetNote's text: excerpt rules and the 256-byte limit of the host's buffer.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "notes/NoteListEntry.h"
