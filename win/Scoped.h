@@ -120,6 +120,25 @@ private:
     HDC dc_;
 };
 
+// GetWindowDC / ReleaseDC: the whole window, frame and caption included.
+class WholeWindowDc {
+public:
+    explicit WholeWindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
+    WholeWindowDc(const WholeWindowDc&) = delete;
+    WholeWindowDc& operator=(const WholeWindowDc&) = delete;
+    ~WholeWindowDc()
+    {
+        if (dc_)
+            ReleaseDC(hwnd_, dc_);
+    }
+    HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
 // BeginPaint / EndPaint.
 class PaintDc {
 public:
