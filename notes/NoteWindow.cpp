@@ -38,8 +38,11 @@ void CreateNoteTooltip(Note& note, const RECT& client)
 {
     INITCOMMONCONTROLSEX init {sizeof init, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&init);
+    // Not owned by the note window: under Wine a window that owns a popup
+    // does not become topmost, so the pin would not work. The note window
+    // destroys it itself.
     note.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, note.hwnd, nullptr,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                    JotboxModule(), nullptr);
     if (!note.tooltip)
         return;
@@ -143,6 +146,8 @@ void OnNoteCommand(HWND hwnd, Note* note, WPARAM command)
 void OnFinalDestroy(HWND hwnd, Note* note)
 {
     if (note && note->hwnd == hwnd) {
+        if (note->tooltip && IsWindow(note->tooltip))
+            DestroyWindow(note->tooltip);
         note->hwnd = nullptr;
         note->tooltip = nullptr;
     }
