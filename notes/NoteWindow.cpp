@@ -4,6 +4,8 @@
 #include <richedit.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "notes/CaptionBar.h"
 #include "notes/CaptionClicks.h"
 #include "notes/FlatBitmapButton.h"
@@ -98,9 +100,10 @@ LRESULT OnNotify(Note* note, const NMHDR* header)
     CHARRANGE range = link->chrg;
     SendMessageA(editor, EM_EXSETSEL, 0, LPARAM(&range));
     if (link->msg == WM_LBUTTONUP && range.cpMax > range.cpMin) {
-        std::string text(size_t(range.cpMax - range.cpMin) + 1, '\0');
+        // Characters of a double-byte code page take two bytes each.
+        std::string text(2 * size_t(range.cpMax - range.cpMin) + 1, '\0');
         LRESULT length = SendMessageA(editor, EM_GETSELTEXT, 0, LPARAM(text.data()));
-        text.resize(size_t(length));
+        text.resize(std::min(size_t(length), text.size() - 1));
         gOpenLink(editor, text.c_str());
     }
     return 0;

@@ -42,6 +42,19 @@ LPARAM PackedClient(HWND hwnd, POINT screen)
     return Packed(screen);
 }
 
+// Seconds since 1970 of a local date and time, as mktime composes it.
+int32_t LocalMoment(int year, int month, int day, int hour, int minute)
+{
+    tm local {};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_isdst = -1;
+    return int32_t(mktime(&local));
+}
+
 bool IsTopmost(HWND hwnd) { return (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 bool IsReadOnly(HWND editor) { return (GetWindowLongPtrA(editor, GWL_STYLE) & ES_READONLY) != 0; }
 
@@ -144,14 +157,7 @@ TEST_F(NoteWindow, SendsItsPropertiesToTheHost)
     note->title = std::string(300, 't');
     note->alwaysOnTop = 1;
     note->captionColor = 0x00123456;
-    tm local {};
-    local.tm_year = 103;
-    local.tm_mon = 2;
-    local.tm_mday = 1;
-    local.tm_hour = 8;
-    local.tm_min = 30;
-    local.tm_isdst = -1;
-    note->alarmTime = int32_t(mktime(&local));
+    note->alarmTime = LocalMoment(2003, 3, 1, 8, 30);
     note->repeat = 1;
     note->count = -56;
     note->unit = 3;
@@ -225,14 +231,7 @@ TEST_F(NoteWindow, TakesEveryFieldOfThePropertyReply)
     EXPECT_EQ(taken.lfHeight, 30);
     EXPECT_EQ(note->count, -56);
     EXPECT_EQ(note->unit, 4);
-    tm march2 {};
-    march2.tm_year = 103;
-    march2.tm_mon = 2;
-    march2.tm_mday = 2;
-    march2.tm_hour = 9;
-    march2.tm_min = 15;
-    march2.tm_isdst = -1;
-    EXPECT_EQ(note->alarmTime, int32_t(mktime(&march2)));
+    EXPECT_EQ(note->alarmTime, LocalMoment(2003, 3, 2, 9, 15));   // 30 February rolls over
 
     reply.alarmYear.Set(0);
     note->modified = 0;
