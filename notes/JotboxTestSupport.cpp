@@ -31,22 +31,6 @@ std::string Narrow(const wchar_t* text)
 
 constexpr DWORD kAccess = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
 
-// The test display has no window manager, and Wine waits 2 s for one each
-// time a managed top-level window is hidden or destroyed. This program's
-// windows are made unmanaged; Wine reads the setting at its first window.
-const bool kUnmanagedWindows = [] {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string exe(path, length);
-    exe.erase(0, exe.find_last_of("\\/") + 1);
-    std::string key = "Software\\Wine\\AppDefaults\\" + exe + "\\X11 Driver";
-    win::ScopedKey opened;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, opened.Put(), nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    return RegSetValueExA(opened.Get(), "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2) == ERROR_SUCCESS;
-}();
-
 } // namespace
 
 RegistryBackup::RegistryBackup(const char* key) : key_(key)
