@@ -103,12 +103,10 @@ int NoteEditor::GetLineHeight() const
         if (height > 0)
             return height;
     }
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, note_ ? HGDIOBJ(note_->bodyFont.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+    win::WindowDc dc(hwnd_);
+    win::SelectedObject font(dc.Get(), note_ ? HGDIOBJ(note_->bodyFont.Get()) : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICA metrics {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
+    GetTextMetricsA(dc.Get(), &metrics);
     return std::max(1, int(metrics.tmHeight + metrics.tmDescent + metrics.tmExternalLeading));
 }
 

@@ -10,6 +10,7 @@
 #include "notes/NoteWindow.h"
 #include "notes/NotesStorage.h"
 #include "notes/NotesStore.h"
+#include "win/Scoped.h"
 
 namespace vantora::notes {
 
@@ -34,14 +35,13 @@ std::string StoredText(const Note& note)
 {
     if (note.body.compare(0, 5, "{\\rtf") != 0)
         return note.body;
-    HWND editor = CreateWindowExA(0, "RichEdit20A", nullptr, WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                                  0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    win::ScopedWindow editor(CreateWindowExA(0, "RichEdit20A", nullptr,
+                                             WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0, 0, 0,
+                                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     if (!editor)
         return std::string();
-    StreamInRtf(editor, note.body);
-    std::string text = WindowText(editor);
-    DestroyWindow(editor);
-    return text;
+    StreamInRtf(editor.Get(), note.body);
+    return WindowText(editor.Get());
 }
 
 } // namespace
