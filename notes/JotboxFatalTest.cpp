@@ -40,8 +40,11 @@ TEST(JotboxFatal, ShowsItsMessageAndEndsTheProcessWithExitCodeZero)
         ASSERT_TRUE(PumpUntil([&] { return (box = FindTopLevel("#32770", nullptr, child.Id())) != nullptr; }, 15000))
             << c.scenario << ": no message box; exit code " << child.Wait(0);
         std::string caption, text;
-        // The box may be found before its text is in place.
-        PumpUntil([&] { return vantora::test::ReadMessageBox(box, &caption, &text) && !text.empty(); }, 5000);
+        // The box is found while it is being built: its caption and text are
+        // in place once it is shown.
+        PumpUntil([&] {
+            return IsWindowVisible(box) && vantora::test::ReadMessageBox(box, &caption, &text) && !text.empty();
+        }, 5000);
         EXPECT_EQ(text, c.text) << c.scenario;
         if (c.caption) {
             EXPECT_EQ(caption, c.caption) << c.scenario;
