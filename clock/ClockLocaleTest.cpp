@@ -5,13 +5,14 @@
 #include <string>
 
 #include "clock/ClockFormatter.h"
-#include "clock/ClockKeyTestGuard.h"
+#include "clock/ClockKeyWin.h"
 #include "clock/ClockSystemWin.h"
+#include "tests/support/RegistryBackup.h"
 
 namespace vantora {
 namespace {
 
-using testing::ClockKeyGuard;
+using vantora::test::RegistryBackup;
 
 // Sunday 2003-03-09 14:05:07.
 const SYSTEMTIME kSunday = {2003, 3, 0, 9, 14, 5, 7, 0};
@@ -37,7 +38,7 @@ void ExpectLocale(const ClockLocale& locale, const Expected& e)
 // Names come in the locale's own code page, whatever the system's is.
 TEST(LoadClockLocale, NamesAndSymbolsInTheLocalesCodePage)
 {
-    ClockKeyGuard guard({"AMsymbol", "PMsymbol"});
+    RegistryBackup guard(kClockKeyPath);
     guard.Delete("AMsymbol");
     guard.Delete("PMsymbol");
     const Expected cases[] = {
@@ -87,7 +88,7 @@ TEST(LoadClockLocale, LeadBytesFollowTheCodePage)
 // The Locale value counts only when it is exactly 4 bytes, of any type.
 TEST(LoadClockLocale, LocaleValueOrTheUsersDefault)
 {
-    ClockKeyGuard guard({"Locale", "AMsymbol", "PMsymbol"});
+    RegistryBackup guard(kClockKeyPath);
     guard.Delete("AMsymbol");
     guard.Delete("PMsymbol");
     ClockLocale userDefault;
@@ -119,7 +120,7 @@ TEST(LoadClockLocale, LocaleValueOrTheUsersDefault)
 
 TEST(LoadClockLocale, SymbolsFromTheSettings)
 {
-    ClockKeyGuard guard({"AMsymbol", "PMsymbol"});
+    RegistryBackup guard(kClockKeyPath);
     struct Case { const char* name; std::string amValue; std::string expectedAm; };
     const std::string tooLong(80, 'x');   // does not fit the 80-byte read with its terminator
     const Case cases[] = {
@@ -145,7 +146,7 @@ TEST(LoadClockLocale, SymbolsFromTheSettings)
 
 TEST(ReadClockString, CapacityAndDefault)
 {
-    ClockKeyGuard guard({"Format"});
+    RegistryBackup guard(kClockKeyPath);
     struct Case { const char* name; std::string stored; bool present; DWORD capacity; DWORD result; std::string text; };
     const Case cases[] = {
         {"absent", "", false, 8, 3, "def"},

@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "clock/ClockKeyTestGuard.h"
+#include "clock/ClockKeyWin.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/RegistryBackup.h"
 #include "win/Scoped.h"
 
 namespace vantora {
@@ -79,7 +80,7 @@ TEST(Clockfmt, WritesTheTextByteForByte)
 
 TEST(Clockfmt, WithoutLcidUsesTheUsersDefaultLocale)
 {
-    testing::ClockKeyGuard guard({"Locale"});
+    vantora::test::RegistryBackup guard(kClockKeyPath);
     guard.Delete("Locale");
     char lcid[16];
     wsprintfA(lcid, "%u", unsigned(GetUserDefaultLangID()));

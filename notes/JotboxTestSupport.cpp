@@ -33,45 +33,6 @@ constexpr DWORD kAccess = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
 
 } // namespace
 
-RegistryBackup::RegistryBackup(const char* key) : key_(key)
-{
-    win::ScopedKey opened;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, opened.Put()) != ERROR_SUCCESS)
-        return;
-    existed_ = true;
-    for (DWORD i = 0;; ++i) {
-        char name[256];
-        DWORD nameSize = sizeof name;
-        BYTE data[4096];
-        DWORD dataSize = sizeof data;
-        DWORD type = 0;
-        if (RegEnumValueA(opened.Get(), i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
-            break;
-        values_[name] = {type, std::string(reinterpret_cast<char*>(data), dataSize)};
-    }
-}
-
-RegistryBackup::~RegistryBackup()
-{
-    Clear();
-    if (!existed_)
-        return;
-    for (const auto& [name, value] : values_)
-        SetRaw(name.c_str(), value.type, value.data.data(), DWORD(value.data.size()));
-}
-
-void RegistryBackup::Clear() const { RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str()); }
-
-void RegistryBackup::SetDword(const char* name, DWORD value) const { SetRaw(name, REG_DWORD, &value, sizeof value); }
-
-void RegistryBackup::SetRaw(const char* name, DWORD type, const void* data, DWORD size) const
-{
-    win::ScopedKey opened;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, opened.Put(), nullptr) ==
-        ERROR_SUCCESS)
-        RegSetValueExA(opened.Get(), name, 0, type, static_cast<const BYTE*>(data), size);
-}
-
 TestHost::TestHost()
 {
     static bool registered = false;

@@ -1,7 +1,7 @@
 // What the notes tests share: the engine linked in with a notes file of the
 // test's own, jotbox.dll loaded from a scratch copy, a host window that
-// records what notes send it, registry values put back after a test, and a
-// reader of the notes file from the outside.
+// records what notes send it, and a reader of the notes file from the outside.
+// Registry values are put back by the shared RegistryBackup.
 #pragma once
 #include <windows.h>
 
@@ -13,30 +13,11 @@
 #include "jotbox.h"
 #include "notes/NotesControl.h"
 #include "shared/NotePropertyRecord.h"
+#include "tests/support/RegistryBackup.h"
 
 namespace vantora::notes::test {
 
-// Restores a registry key under HKCU to what it held when this was made.
-class RegistryBackup {
-public:
-    explicit RegistryBackup(const char* key);
-    ~RegistryBackup();
-    RegistryBackup(const RegistryBackup&) = delete;
-    RegistryBackup& operator=(const RegistryBackup&) = delete;
-    // Removes the key for the test.
-    void Clear() const;
-    void SetDword(const char* name, DWORD value) const;
-    void SetRaw(const char* name, DWORD type, const void* data, DWORD size) const;
-
-private:
-    struct Value {
-        DWORD type;
-        std::string data;
-    };
-    std::string key_;
-    bool existed_ = false;
-    std::map<std::string, Value> values_;
-};
+using vantora::test::RegistryBackup;
 
 // A top-level window standing in for the tray program's main window.
 class TestHost {

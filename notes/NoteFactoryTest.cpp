@@ -45,7 +45,7 @@ TEST_F(NoteFactory, ReadsAnyFourByteValueWhateverItsType)
         {REG_SZ, "", 1, 296},
     };
     for (const Case& c : cases) {
-        defaults.SetRaw("Width", c.type, c.data, c.size);
+        defaults.Set("Width", c.type, c.data, c.size);
         EXPECT_EQ(ReadNoteDefault(nullptr, "Width", 296), c.expected) << "type " << c.type << " size " << c.size;
     }
     EXPECT_EQ(ReadNoteDefault(nullptr, "Missing", -7), -7);
