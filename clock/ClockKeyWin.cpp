@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win/Registry.h"
 #include "win/Scoped.h"
 
 namespace vantora {
@@ -26,12 +27,7 @@ DWORD ReadClockDword(const char* subKey, const char* valueName, DWORD defaultVal
     if (!key)
         return defaultValue;
     DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size)
-            != ERROR_SUCCESS
-        || size != sizeof value)
-        return defaultValue;
-    return value;
+    return win::ReadExactDword(key.Get(), valueName, &value) ? value : defaultValue;
 }
 
 DWORD ReadClockString(const char* subKey, const char* valueName, char* buffer, DWORD capacity,

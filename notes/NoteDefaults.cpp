@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "notes/Note.h"
+#include "win/Registry.h"
 #include "win/Scoped.h"
 
 namespace vantora::notes {
@@ -19,13 +20,8 @@ int32_t ReadNoteDefault(const char* key, const char* valueName, int32_t fallback
     win::ScopedKey opened;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_QUERY_VALUE, opened.Put()) != ERROR_SUCCESS)
         return fallback;
-    uint8_t data[4];
-    DWORD size = sizeof data;
-    if (RegQueryValueExA(opened.Get(), valueName, nullptr, nullptr, data, &size) != ERROR_SUCCESS || size != 4)
-        return fallback;
-    int32_t value;
-    std::memcpy(&value, data, sizeof value);
-    return value;
+    DWORD value = 0;
+    return win::ReadExactDword(opened.Get(), valueName, &value) ? int32_t(value) : fallback;
 }
 
 void ApplyNoteDefaults(Note& note)
